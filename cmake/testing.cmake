@@ -1,0 +1,44 @@
+# GoogleTest, built from its sources with the tool's own compiler, and the
+# helper that adds a test program to CTest.
+set(GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest's sources")
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory("${GTEST_SOURCE_DIR}" "${CMAKE_BINARY_DIR}/googletest"
+                 EXCLUDE_FROM_ALL)
+
+set(VORKEL_TEST_ROOT "${CMAKE_BINARY_DIR}/e2e")
+
+# The tests run in folders they lay out under the test root; the test prefix
+# maps D: and M: there (see tools/prepare-test-prefix.sh).
+if(CMAKE_HOST_UNIX)
+  add_test(NAME prepare_test_prefix
+    COMMAND sh "${CMAKE_SOURCE_DIR}/tools/prepare-test-prefix.sh"
+            "${CMAKE_BINARY_DIR}/wine-run" "${VORKEL_WINEPREFIX}" "${VORKEL_TEST_ROOT}")
+  set_tests_properties(prepare_test_prefix PROPERTIES FIXTURES_SETUP test_prefix)
+endif()
+
+# vorkel_add_test(NAME SOURCES ... [LIBS ...] [E2E])
+function(vorkel_add_test name)
+  cmake_parse_arguments(T "E2E" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} testkit gtest gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED test_prefix)
+  if(T_E2E)
+    add_dependencies(${name} vorkel)
+    # One at a time: they share the display and the mapped drives.
+    set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
+  endif()
+endfunction()
+
+add_library(testkit STATIC
+  testkit/medium.cpp
+  testkit/tool_process.cpp
+  testkit/windows_text.cpp)
+target_include_directories(testkit PUBLIC "${CMAKE_SOURCE_DIR}")
+target_link_libraries(testkit PUBLIC gtest)
+target_compile_definitions(testkit PRIVATE
+  VORKEL_EXE="$<TARGET_FILE:vorkel>"
+  VORKEL_TEST_ROOT="${VORKEL_TEST_ROOT}")

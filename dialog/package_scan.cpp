@@ -1,0 +1,49 @@
+#include "dialog/package_map.h"
+
+#include "dialog/vorkel_dlg.h"
+#include "framework/framework.h"
+
+const char kPackageRoot[] = "硬件支持包";
+
+std::string PackageDisplayName(const std::string& folderName) {
+  CString display(folderName);
+  display.Replace("plugin_", "");
+  display.Replace("qzt_", "");
+  return display.GetString();
+}
+
+void ScanPackages(PackageMap& packages) {
+  const std::string pattern = std::string(kPackageRoot) + "\\*";
+  CFileFind finder;
+  if (!finder.FindFile(pattern.c_str(), 0)) return;
+  BOOL more;
+  do {
+    // The entry made current is handled even when there is no next one.
+    more = finder.FindNextFile();
+    if (finder.IsDots() || !finder.IsDirectory()) continue;
+    const std::string name = finder.GetFileName().GetString();
+    packages[PackageDisplayName(name)] =
+        std::string(kPackageRoot) + "\\" + name;
+  } while (more);
+}
+
+void ShowPackages(CWnd* list, const PackageMap& packages) {
+  if (list == nullptr) return;
+  WPARAM position = 0;
+  for (const auto& [display, folder] : packages) {
+    list->SendMessage(LB_INSERTSTRING, position,
+                      reinterpret_cast<LPARAM>(display.c_str()));
+    list->SendMessage(LB_SETITEMDATA, position,
+                      reinterpret_cast<LPARAM>(folder.c_str()));
+    ++position;
+  }
+}
+
+BOOL CvorkelDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  ScanPackages(m_mapAvailablePackages);
+  ShowPackages(GetDlgItem(IDC_AVAILABLE_PACKAGES), m_mapAvailablePackages);
+  return TRUE;
+}

@@ -1,0 +1,12 @@
+// Resource and control IDs of the tool.
+#pragma once
+
+#define IDD_VORKEL_DIALOG 102
+#define IDR_MAINFRAME 128
+
+#define IDC_TARGET_DRIVE 1000
+#define IDC_AVAILABLE_PACKAGES 1001
+#define IDC_SELECTED_PACKAGES 1002
+#define IDC_ADD_PACKAGE 1003
+#define IDC_REMOVE_PACKAGE 1004
+#define IDC_SOFTWARE_NAME 1005

@@ -1,0 +1,144 @@
+#include "testkit/medium.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace testkit {
+
+std::string WindowsPath(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+std::string ToolExe() { return WindowsPath(VORKEL_EXE); }
+std::string TestRoot() { return WindowsPath(VORKEL_TEST_ROOT); }
+std::string DriveRoot(char letter) {
+  return TestRoot() + "\\drive-" + static_cast<char>(tolower(letter));
+}
+
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string child = path + "\\" + name;
+      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(child);
+      else
+        DeleteFileA(child.c_str());
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryA(path.c_str());
+}
+
+Folder::Folder(const std::string& path) : m_path(path) {
+  RemoveTree(m_path);
+  // Create every missing level.
+  for (size_t at = m_path.find('\\', 3); ; at = m_path.find('\\', at + 1)) {
+    CreateDirectoryA(m_path.substr(0, at).c_str(), nullptr);
+    if (at == std::string::npos) break;
+  }
+  if (GetFileAttributesA(m_path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    throw std::runtime_error("cannot create " + m_path);
+}
+
+Folder Folder::ForTest(const std::string& suffix) {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string(info->test_suite_name()) + "." + info->name();
+  std::replace(name.begin(), name.end(), '/', '_');
+  return Folder(TestRoot() + "\\" + name + suffix);
+}
+
+std::string Folder::Path(const std::string& relative) const {
+  return m_path + "\\" + relative;
+}
+
+Folder& Folder::Dir(const std::string& relative) {
+  for (size_t at = relative.find('\\'); ; at = relative.find('\\', at + 1)) {
+    CreateDirectoryA(Path(relative.substr(0, at)).c_str(), nullptr);
+    if (at == std::string::npos) break;
+  }
+  return *this;
+}
+
+Folder& Folder::File(const std::string& relative, const std::string& content) {
+  const size_t slash = relative.rfind('\\');
+  if (slash != std::string::npos) Dir(relative.substr(0, slash));
+  HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    throw std::runtime_error("cannot write " + Path(relative));
+  DWORD written = 0;
+  WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written,
+            nullptr);
+  CloseHandle(file);
+  return *this;
+}
+
+Folder& Folder::ReadOnly(const std::string& relative) {
+  SetFileAttributesA(Path(relative).c_str(), FILE_ATTRIBUTE_READONLY);
+  return *this;
+}
+
+Folder& Folder::Hidden(const std::string& relative) {
+  SetFileAttributesA(Path(relative).c_str(), FILE_ATTRIBUTE_HIDDEN);
+  return *this;
+}
+
+bool Folder::Exists(const std::string& relative) const {
+  return GetFileAttributesA(Path(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Folder::Read(const std::string& relative) const {
+  HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string content;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    content.append(buffer, read);
+  CloseHandle(file);
+  return content;
+}
+
+namespace {
+void Collect(const std::string& root, const std::string& relative,
+             std::vector<std::string>& out) {
+  WIN32_FIND_DATAA entry;
+  const std::string base = relative.empty() ? root : root + "\\" + relative;
+  HANDLE find = FindFirstFileA((base + "\\*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = entry.cFileName;
+    if (name == "." || name == "..") continue;
+    const std::string child = relative.empty() ? name : relative + "\\" + name;
+    out.push_back(child);
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      Collect(root, child, out);
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
+}
+}  // namespace
+
+std::vector<std::string> Folder::Tree() const {
+  std::vector<std::string> out;
+  Collect(m_path, "", out);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+}  // namespace testkit

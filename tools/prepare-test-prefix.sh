@@ -1,0 +1,14 @@
+#!/bin/sh
+# Lays out what the tests need in the test Wine prefix and test root, which
+# a Windows program cannot make for itself under Wine:
+# - D: and M: map to folders under the test root, and L: maps to nothing;
+# - a folder without write permission, which Wine reports as read-only.
+# Usage: prepare-test-prefix.sh WINE_RUN WINEPREFIX TEST_ROOT
+set -eu
+wine_run=$1 prefix=$2 root=$3
+"$wine_run" cmd /c exit >/dev/null 2>&1   # makes the prefix when it is new
+mkdir -p "$root/drive-d" "$root/drive-m" "$root/readonly-folder"
+chmod a-w "$root/readonly-folder"
+ln -sfn "$root/drive-d" "$prefix/dosdevices/d:"
+ln -sfn "$root/drive-m" "$prefix/dosdevices/m:"
+rm -f "$prefix/dosdevices/l:" "$prefix/dosdevices/l::"
