@@ -27,7 +27,7 @@ function(vorkel_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED test_prefix)
   if(T_E2E)
-    add_dependencies(${name} vorkel)
+    add_dependencies(${name} vorkel stand_in_config)
     # One at a time: they share the display and the mapped drives.
     set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
   endif()
@@ -42,3 +42,9 @@ target_link_libraries(testkit PUBLIC gtest)
 target_compile_definitions(testkit PRIVATE
   VORKEL_EXE="$<TARGET_FILE:vorkel>"
   VORKEL_TEST_ROOT="${VORKEL_TEST_ROOT}")
+
+# The product's configuration tool, as the tests' install media carry it.
+add_executable(stand_in_config testkit/stand_in_config.cpp)
+set_target_properties(stand_in_config PROPERTIES OUTPUT_NAME qzt_config)
+target_compile_definitions(testkit PRIVATE
+  STAND_IN_CONFIG_EXE="$<TARGET_FILE:stand_in_config>")

@@ -29,6 +29,9 @@ void ScanPackages(PackageMap& packages) {
 
 void ShowPackages(CWnd* list, const PackageMap& packages) {
   if (list == nullptr) return;
+  // Otherwise every insert updates the scroll bar and invalidates the list:
+  // with thousands of packages that is most of the fill's time under Wine.
+  list->SendMessage(WM_SETREDRAW, FALSE);
   WPARAM position = 0;
   for (const auto& [display, folder] : packages) {
     list->SendMessage(LB_INSERTSTRING, position,
@@ -37,6 +40,9 @@ void ShowPackages(CWnd* list, const PackageMap& packages) {
                       reinterpret_cast<LPARAM>(folder.c_str()));
     ++position;
   }
+  list->SendMessage(WM_SETREDRAW, TRUE);
+  // Turning drawing back on does not repaint by itself.
+  InvalidateRect(list->GetSafeHwnd(), nullptr, TRUE);
 }
 
 BOOL CvorkelDlg::OnInitDialog() {

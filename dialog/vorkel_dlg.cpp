@@ -26,6 +26,7 @@ BEGIN_MESSAGE_MAP(CvorkelDlg, CDialog)
   ON_LBN_DBLCLK(IDC_SELECTED_PACKAGES, &CvorkelDlg::OnDblclkSelectedPackages)
   ON_BN_CLICKED(IDC_ADD_PACKAGE, &CvorkelDlg::OnAddPackage)
   ON_BN_CLICKED(IDC_REMOVE_PACKAGE, &CvorkelDlg::OnRemovePackage)
+  ON_BN_CLICKED(IDOK, &CvorkelDlg::OnCopyFiles)
 END_MESSAGE_MAP()
 
 // Minimised, the dialog is drawn as its icon, centred in the client area.

@@ -21,6 +21,7 @@ class CvorkelDlg : public CDialog {
   void OnAddPackage();
   void OnRemovePackage();
   void RefreshSelectedList();
+  void OnCopyFiles();
 
   DECLARE_MESSAGE_MAP()
 

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "testkit/windows_text.h"
 
 namespace testkit {
 
@@ -18,39 +18,48 @@ std::string WindowsPath(const std::string& unixPath) {
 }
 
 std::string ToolExe() { return WindowsPath(VORKEL_EXE); }
+std::string StandInConfigExe() { return WindowsPath(STAND_IN_CONFIG_EXE); }
 std::string TestRoot() { return WindowsPath(VORKEL_TEST_ROOT); }
 std::string DriveRoot(char letter) {
   return TestRoot() + "\\drive-" + static_cast<char>(tolower(letter));
 }
 
+namespace {
+
+// The tests lay out paths longer than MAX_PATH too, so every call takes the
+// wide form with the \\?\ prefix.
+std::wstring Long(const std::string& path) { return L"\\\\?\\" + FromGbk(path); }
+
+}  // namespace
+
 void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+  WIN32_FIND_DATAW entry;
+  HANDLE find = FindFirstFileW(Long(path + "\\*").c_str(), &entry);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      const std::wstring name = entry.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::string child = path + "\\" + ToGbk(name);
+      SetFileAttributesW(Long(child).c_str(), FILE_ATTRIBUTE_NORMAL);
       if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(child);
       else
-        DeleteFileA(child.c_str());
-    } while (FindNextFileA(find, &entry));
+        DeleteFileW(Long(child).c_str());
+    } while (FindNextFileW(find, &entry));
     FindClose(find);
   }
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(path.c_str());
+  SetFileAttributesW(Long(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(Long(path).c_str());
 }
 
 Folder::Folder(const std::string& path) : m_path(path) {
   RemoveTree(m_path);
   // Create every missing level.
   for (size_t at = m_path.find('\\', 3); ; at = m_path.find('\\', at + 1)) {
-    CreateDirectoryA(m_path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryW(Long(m_path.substr(0, at)).c_str(), nullptr);
     if (at == std::string::npos) break;
   }
-  if (GetFileAttributesA(m_path.c_str()) == INVALID_FILE_ATTRIBUTES)
+  if (GetFileAttributesW(Long(m_path).c_str()) == INVALID_FILE_ATTRIBUTES)
     throw std::runtime_error("cannot create " + m_path);
 }
 
@@ -61,13 +70,19 @@ Folder Folder::ForTest(const std::string& suffix) {
   return Folder(TestRoot() + "\\" + name + suffix);
 }
 
+Folder Folder::Existing(const std::string& path) {
+  std::string trimmed = path;
+  if (trimmed.size() > 3 && trimmed.back() == '\\') trimmed.pop_back();
+  return Folder(trimmed, Keep{});
+}
+
 std::string Folder::Path(const std::string& relative) const {
   return m_path + "\\" + relative;
 }
 
 Folder& Folder::Dir(const std::string& relative) {
   for (size_t at = relative.find('\\'); ; at = relative.find('\\', at + 1)) {
-    CreateDirectoryA(Path(relative.substr(0, at)).c_str(), nullptr);
+    CreateDirectoryW(Long(Path(relative.substr(0, at))).c_str(), nullptr);
     if (at == std::string::npos) break;
   }
   return *this;
@@ -76,8 +91,8 @@ Folder& Folder::Dir(const std::string& relative) {
 Folder& Folder::File(const std::string& relative, const std::string& content) {
   const size_t slash = relative.rfind('\\');
   if (slash != std::string::npos) Dir(relative.substr(0, slash));
-  HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(Long(Path(relative)).c_str(), GENERIC_WRITE, 0,
+                            nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE)
     throw std::runtime_error("cannot write " + Path(relative));
   DWORD written = 0;
@@ -88,21 +103,21 @@ Folder& Folder::File(const std::string& relative, const std::string& content) {
 }
 
 Folder& Folder::ReadOnly(const std::string& relative) {
-  SetFileAttributesA(Path(relative).c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(Long(Path(relative)).c_str(), FILE_ATTRIBUTE_READONLY);
   return *this;
 }
 
 Folder& Folder::Hidden(const std::string& relative) {
-  SetFileAttributesA(Path(relative).c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW(Long(Path(relative)).c_str(), FILE_ATTRIBUTE_HIDDEN);
   return *this;
 }
 
 bool Folder::Exists(const std::string& relative) const {
-  return GetFileAttributesA(Path(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(Long(Path(relative)).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string Folder::Read(const std::string& relative) const {
-  HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_READ,
+  HANDLE file = CreateFileW(Long(Path(relative)).c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "<missing>";
@@ -118,18 +133,18 @@ std::string Folder::Read(const std::string& relative) const {
 namespace {
 void Collect(const std::string& root, const std::string& relative,
              std::vector<std::string>& out) {
-  WIN32_FIND_DATAA entry;
+  WIN32_FIND_DATAW entry;
   const std::string base = relative.empty() ? root : root + "\\" + relative;
-  HANDLE find = FindFirstFileA((base + "\\*").c_str(), &entry);
+  HANDLE find = FindFirstFileW(Long(base + "\\*").c_str(), &entry);
   if (find == INVALID_HANDLE_VALUE) return;
   do {
-    const std::string name = entry.cFileName;
+    const std::string name = ToGbk(entry.cFileName);
     if (name == "." || name == "..") continue;
     const std::string child = relative.empty() ? name : relative + "\\" + name;
     out.push_back(child);
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
       Collect(root, child, out);
-  } while (FindNextFileA(find, &entry));
+  } while (FindNextFileW(find, &entry));
   FindClose(find);
 }
 }  // namespace

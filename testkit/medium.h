@@ -12,6 +12,7 @@ std::string WindowsPath(const std::string& unixPath);
 
 // vorkel.exe as built, and the folder under which the tests lay out trees.
 std::string ToolExe();
+std::string StandInConfigExe();
 std::string TestRoot();
 // The Unix folders that the test prefix maps to drives D: and M:.
 std::string DriveRoot(char letter);
@@ -22,6 +23,8 @@ class Folder {
   explicit Folder(const std::string& path);
   // A folder named after the running test under TestRoot().
   static Folder ForTest(const std::string& suffix = std::string());
+  // A folder that is there already, left as it is.
+  static Folder Existing(const std::string& path);
 
   const std::string& Path() const { return m_path; }
   std::string Path(const std::string& relative) const;
@@ -37,6 +40,8 @@ class Folder {
   std::vector<std::string> Tree() const;
 
  private:
+  struct Keep {};
+  Folder(const std::string& path, Keep) : m_path(path) {}
   std::string m_path;
 };
 

@@ -54,19 +54,21 @@ void MessageBoxWindow::Press(int id) const {
 }
 
 ToolProcess::ToolProcess(const std::string& exePath, const std::string& folder,
-                         const std::string& environment) {
+                         const Environment& environment) {
   std::vector<char> block;
   if (!environment.empty()) {
+    Environment merged = environment;
     char* inherited = GetEnvironmentStringsA();
-    const char* p = inherited;
-    while (*p) {
-      const size_t length = strlen(p) + 1;
-      block.insert(block.end(), p, p + length);
-      p += length;
+    for (const char* p = inherited; *p; p += strlen(p) + 1) {
+      const char* equals = strchr(p + 1, '=');  // "=C:=..." entries start with =
+      if (equals) merged.emplace(std::string(p, equals), equals + 1);
     }
     FreeEnvironmentStringsA(inherited);
-    block.insert(block.end(), environment.begin(), environment.end());
-    block.push_back('\0');
+    for (const auto& [name, value] : merged) {
+      const std::string entry = name + "=" + value;
+      block.insert(block.end(), entry.begin(), entry.end());
+      block.push_back('\0');
+    }
     block.push_back('\0');
   }
   std::string commandLine = "\"" + exePath + "\"";
@@ -122,6 +124,15 @@ std::string ToolProcess::ItemDataText(int listId, int line) const {
        ++at)
     text += c;
   return text;
+}
+
+std::vector<std::pair<std::string, std::string>> ToolProcess::ListEntries(
+    int listId) const {
+  std::vector<std::pair<std::string, std::string>> entries;
+  const std::vector<std::string> lines = ListLines(Control(listId));
+  for (size_t i = 0; i < lines.size(); ++i)
+    entries.emplace_back(lines[i], ItemDataText(listId, static_cast<int>(i)));
+  return entries;
 }
 
 HWND ToolProcess::FocusedControl() const {

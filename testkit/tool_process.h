@@ -4,9 +4,15 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace testkit {
+
+// Environment variables to set (or replace) for the tool.
+using Environment = std::map<std::string, std::string>;
 
 // Every wait in the tests ends after this long, so a hang fails the test.
 constexpr DWORD kTimeoutMs = 20000;
@@ -22,9 +28,8 @@ struct MessageBoxWindow {
 
 class ToolProcess {
  public:
-  // `environment` holds extra NAME=value entries for the tool's environment.
   ToolProcess(const std::string& exePath, const std::string& folder,
-              const std::string& environment = std::string());
+              const Environment& environment = Environment());
   ~ToolProcess();
   ToolProcess(const ToolProcess&) = delete;
   ToolProcess& operator=(const ToolProcess&) = delete;
@@ -37,9 +42,12 @@ class ToolProcess {
   bool WaitForExit(DWORD* exitCode = nullptr, DWORD timeoutMs = kTimeoutMs);
 
   HANDLE Handle() const { return m_process.hProcess; }
+  HWND Dialog() const { return m_dialog; }
   HWND Control(int id) const { return GetDlgItem(m_dialog, id); }
   // The GBK text at the address a list line keeps as its item data.
   std::string ItemDataText(int listId, int line) const;
+  // Every line of a list box: its text and the text its item data points to.
+  std::vector<std::pair<std::string, std::string>> ListEntries(int listId) const;
   // The control that has the keyboard focus in the tool's UI thread.
   HWND FocusedControl() const;
 

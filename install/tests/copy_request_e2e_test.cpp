@@ -1,0 +1,433 @@
+// The copy button end to end: checks, target folder, copy, side files,
+// completion notice and follow-up launches, on the real vorkel.exe with M:
+// mapped to a folder of the test tree.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "testkit/medium.h"
+#include "testkit/tool_process.h"
+#include "testkit/windows_text.h"
+
+namespace {
+
+using testkit::Folder;
+using testkit::ToolProcess;
+
+constexpr int kDriveL = 9;   // not mapped
+constexpr int kDriveM = 10;  // the test drive
+
+const std::string kEmptyName = "软件名称不能为空！";
+const std::string kSpaceInName = "软件名称不能有空格！";
+const std::string kTargetExists = "安装目标目录已经存在，要继续在此位置安装吗？";
+const std::string kCreationFailed =
+    "创建目标目录失败！请检查磁盘或者软件名称是否正确，以及当前操作员是否有对应的访问权限。";
+const std::string kLauncher = "@echo off\r\n\r\ncall 绿化及安装驱动.bat\r\n";
+
+std::string Notice(const std::string& target) {
+  return "文件复制操作完成。请运行【" + target +
+         "】中的\"绿化及安装驱动.bat\"进行绿化安装。也可以复制【" + target +
+         "】目录到其它计算机，并运行其中的\"绿化及安装驱动.bat\"来安装。";
+}
+
+std::vector<std::string> Questions(const std::string& target) {
+  return {"立即运行【" + target +
+              "】中的\"绿化及安装驱动.bat\"进行绿化安装？选择是立即在本机安装，选择否不安装。",
+          "立即运行【" + target + "】中的\"修改客户名称.bat\"指定最终客户的名称？",
+          "立即打开【" + target + "】中的\"软件名称.txt\"指定安装后软件快捷方式名称？",
+          "立即运行【" + target + "】中的\"qzt_config.exe\"帮助终端客户预先配置好模板？"};
+}
+
+std::string TempFolder() {
+  char path[MAX_PATH];
+  GetTempPathA(MAX_PATH, path);
+  return path;
+}
+
+std::string StandInScript(const char* name) {
+  return std::string("@echo off\r\n>>\"%VORKEL_TEST_LOG%\" echo ") + name +
+         " %CD%\r\n";
+}
+
+// An install medium: the base edition with the product's follow-up tools
+// (stand-ins that log where they ran) and three packages. shared.txt stands
+// in all of them; side files in the base edition must be replaced.
+void LayMedium(Folder& medium) {
+  medium.File("Halvit\\base.txt", "base")
+      .File("Halvit\\shared.txt", "from base")
+      .File("Halvit\\sub\\deep\\file.txt", "deep")
+      .Dir("Halvit\\empty")
+      .File("Halvit\\软件名称.txt", "an old and much longer name than any used here")
+      .File("Halvit\\@安装.bat", "old launcher that is longer than the new one\r\n")
+      .File("Halvit\\绿化及安装驱动.bat", StandInScript("install"))
+      .File("Halvit\\修改客户名称.bat", StandInScript("rename"))
+      .File("硬件支持包\\plugin_cam\\shared.txt", "from cam")
+      .File("硬件支持包\\plugin_cam\\cam.txt", "cam")
+      .File("硬件支持包\\qzt_door\\shared.txt", "from door")
+      .File("硬件支持包\\qzt_door\\door\\d.txt", "d")
+      .File("硬件支持包\\alarm\\alarm.txt", "alarm");
+  ASSERT_TRUE(CopyFileA(testkit::StandInConfigExe().c_str(),
+                        medium.Path("Halvit\\qzt_config.exe").c_str(), FALSE));
+}
+
+// In byte order, as Folder::Tree() gives it.
+const std::vector<std::string> kBaseTree = {
+    "@安装.bat", "base.txt", "empty", "qzt_config.exe", "shared.txt", "sub",
+    "sub\\deep", "sub\\deep\\file.txt", "绿化及安装驱动.bat", "软件名称.txt",
+    "修改客户名称.bat"};
+
+class CopyRequest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LayMedium(medium_);
+    DeleteFileA(ScriptPath().c_str());
+  }
+
+  std::unique_ptr<ToolProcess> Start(const std::string& folder,
+                                     testkit::Environment environment = {}) {
+    environment["VORKEL_TEST_LOG"] = log_.Path("log.txt");
+    auto tool = std::make_unique<ToolProcess>(testkit::ToolExe(), folder,
+                                              environment);
+    EXPECT_NE(tool->WaitForDialog(), nullptr);
+    return tool;
+  }
+  std::unique_ptr<ToolProcess> Start() { return Start(medium_.Path()); }
+
+  // Presses the copy button with this drive and name.
+  static void Request(ToolProcess& tool, int drive, const std::string& name) {
+    tool.SelectDrive(drive);
+    tool.SetName(name);
+    tool.ClickPosted(IDOK);
+  }
+
+  // Waits for the next box, presses `button` and gives back its text.
+  static std::string Answer(ToolProcess& tool, int button) {
+    const testkit::MessageBoxWindow box = tool.WaitForMessageBox();
+    if (box.window == nullptr) return "<no message box>";
+    box.Press(button);
+    return box.text;
+  }
+
+  // No box follows, and the dialog is still there to try again.
+  static void ExpectDialogWaiting(ToolProcess& tool) {
+    EXPECT_EQ(tool.WaitForMessageBox(800).window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(tool.Dialog()));
+    EXPECT_TRUE(IsWindowEnabled(tool.Dialog()));
+  }
+
+  static void SelectPackage(ToolProcess& tool, const std::string& display) {
+    const std::vector<std::string> lines = testkit::ListLines(tool.Control(1001));
+    for (size_t i = 0; i < lines.size(); ++i)
+      if (lines[i] == display) tool.SelectLine(1001, static_cast<int>(i));
+    tool.Click(1003);
+  }
+
+  // Answers the notice and four No.
+  static void FinishWithoutFollowUps(ToolProcess& tool, const std::string& target) {
+    EXPECT_EQ(Answer(tool, IDOK), Notice(target));
+    for (const std::string& question : Questions(target))
+      EXPECT_EQ(Answer(tool, IDNO), question);
+    EXPECT_TRUE(tool.WaitForExit());
+  }
+
+  static std::string ScriptPath() {
+    return TempFolder() + "qzt-copyInstallFile.bat";
+  }
+  static std::string ReadFileAt(const std::string& path) {
+    const size_t slash = path.rfind('\\');
+    return Folder::Existing(path.substr(0, slash)).Read(path.substr(slash + 1));
+  }
+
+  Folder drive_{testkit::DriveRoot('m')};
+  Folder medium_ = Folder::ForTest();
+  Folder log_ = Folder::ForTest("-log");
+};
+
+TEST_F(CopyRequest, BaseEditionAloneWithDefaultName) {
+  // A longer script from before must not leave bytes behind.
+  Folder::Existing(TempFolder()).File("qzt-copyInstallFile.bat", std::string(2000, 'x'));
+  auto tool = Start();
+  tool->SelectDrive(kDriveM);
+  tool->ClickPosted(IDOK);
+  FinishWithoutFollowUps(*tool, "M:\\Olvane综合管理系统");
+
+  Folder target = Folder::Existing(drive_.Path("Olvane综合管理系统"));
+  EXPECT_EQ(target.Tree(), kBaseTree);
+  EXPECT_EQ(target.Read("软件名称.txt"), "Olvane综合管理系统");
+  EXPECT_EQ(target.Read("@安装.bat"), kLauncher);
+  EXPECT_EQ(target.Read("shared.txt"), "from base");
+  EXPECT_EQ(ReadFileAt(ScriptPath()),
+            "@echo off\r\n"
+            "xcopy /E /Y \"" + medium_.Path() + "\\Halvit\\*\" \"M:\\Olvane综合管理系统\\\" & if errorlevel 1 exit /b 1\r\n");
+  EXPECT_FALSE(log_.Exists("log.txt")) << "nothing was to be launched";
+}
+
+TEST_F(CopyRequest, ThreePackagesCopyInKeyOrderOverTheBaseEdition) {
+  auto tool = Start();
+  for (const char* display : {"door", "alarm", "cam"}) SelectPackage(*tool, display);
+  EXPECT_EQ(testkit::ListLines(tool->Control(1002)),
+            std::vector<std::string>({"alarm", "cam", "door"}));
+  Request(*tool, kDriveM, "pkgs");
+  FinishWithoutFollowUps(*tool, "M:\\pkgs");
+
+  Folder target = Folder::Existing(drive_.Path("pkgs"));
+  for (const char* file : {"base.txt", "alarm.txt", "cam.txt", "door\\d.txt"})
+    EXPECT_TRUE(target.Exists(file)) << file;
+  EXPECT_EQ(target.Read("shared.txt"), "from door");
+  EXPECT_EQ(target.Read("软件名称.txt"), "pkgs");
+  const std::string line = "xcopy /E /Y \"" + medium_.Path();
+  const std::string to = "\\*\" \"M:\\pkgs\\\" & if errorlevel 1 exit /b 1\r\n";
+  EXPECT_EQ(ReadFileAt(ScriptPath()),
+            "@echo off\r\n" + line + "\\Halvit" + to +
+                line + "\\硬件支持包\\alarm" + to +
+                line + "\\硬件支持包\\plugin_cam" + to +
+                line + "\\硬件支持包\\qzt_door" + to);
+}
+
+TEST_F(CopyRequest, NamesThatAreRefusedStopWithTheirMessage) {
+  auto tool = Start();
+  // Enter starts the request too, from the drive list that has the focus.
+  tool->SetName("");
+  tool->PressKey(VK_RETURN);
+  EXPECT_EQ(Answer(*tool, IDOK), kEmptyName);
+  const struct {
+    const char* name;
+    const std::string& message;
+  } cases[] = {{"", kEmptyName},
+               {"a b", kSpaceInName},
+               {" ab", kSpaceInName},
+               {"ab ", kSpaceInName}};
+  for (const auto& c : cases) {
+    Request(*tool, kDriveM, c.name);
+    EXPECT_EQ(Answer(*tool, IDOK), c.message) << "name \"" << c.name << "\"";
+  }
+  ExpectDialogWaiting(*tool);
+  EXPECT_TRUE(drive_.Tree().empty());
+  EXPECT_FALSE(Folder::Existing(TempFolder()).Exists("qzt-copyInstallFile.bat"));
+
+  // A full-width space or a tab is no ASCII space.
+  for (const char* name : {"全角　空格", "tab\there"}) {
+    Request(*tool, kDriveM, name);
+    const std::string text = Answer(*tool, IDOK);
+    EXPECT_NE(text, kSpaceInName) << name;
+    EXPECT_NE(text, kEmptyName) << name;
+    if (text != kCreationFailed) break;  // the request went on to the copy
+  }
+}
+
+TEST_F(CopyRequest, ExistingTargetIsOnlyUsedAfterYes) {
+  drive_.File("exist\\old.txt", "old");
+  auto tool = Start();
+  SelectPackage(*tool, "cam");
+  Request(*tool, kDriveM, "exist");
+  EXPECT_EQ(Answer(*tool, IDNO), kTargetExists);
+  ExpectDialogWaiting(*tool);
+  EXPECT_EQ(drive_.Tree(), std::vector<std::string>({"exist", "exist\\old.txt"}));
+  EXPECT_FALSE(Folder::Existing(TempFolder()).Exists("qzt-copyInstallFile.bat"));
+
+  tool->ClickPosted(IDOK);
+  EXPECT_EQ(Answer(*tool, IDYES), kTargetExists);
+  FinishWithoutFollowUps(*tool, "M:\\exist");
+  Folder target = Folder::Existing(drive_.Path("exist"));
+  EXPECT_EQ(target.Read("old.txt"), "old");
+  EXPECT_EQ(target.Read("cam.txt"), "cam");
+  EXPECT_EQ(target.Read("软件名称.txt"), "exist");
+}
+
+// Each of these ends with the creation message and writes nothing.
+TEST_F(CopyRequest, TargetThatCannotBeAFolderStopsTheRequest) {
+  drive_.File("readonly-file", "keep").ReadOnly("readonly-file");
+  drive_.File("plain-file", "keep");
+  auto tool = Start();
+  const struct {
+    int drive;
+    const char* name;
+    bool asked;  // the target passes the existence test
+  } cases[] = {
+      {kDriveM, "readonly-file", false},
+      {kDriveM, "plain-file", true},
+      {kDriveL, "nodrive", false},
+      {kDriveM, "missing\\nested", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Request(*tool, c.drive, c.name);
+    if (c.asked) {
+      EXPECT_EQ(Answer(*tool, IDYES), kTargetExists);
+    }
+    EXPECT_EQ(Answer(*tool, IDOK), kCreationFailed);
+  }
+  ExpectDialogWaiting(*tool);
+  EXPECT_EQ(drive_.Tree(), std::vector<std::string>({"plain-file", "readonly-file"}));
+  EXPECT_EQ(drive_.Read("plain-file"), "keep");
+}
+
+TEST_F(CopyRequest, NestedNameWorksWhereItsParentExists) {
+  drive_.Dir("parent");
+  auto tool = Start();
+  Request(*tool, kDriveM, "parent\\child");
+  FinishWithoutFollowUps(*tool, "M:\\parent\\child");
+  EXPECT_EQ(Folder::Existing(drive_.Path("parent\\child")).Read("软件名称.txt"),
+            "parent\\child");
+}
+
+struct FollowUpCase {
+  const char* label;
+  std::vector<int> answers;    // to question 1, 2, ...
+  const char* launched;        // what the stand-ins logged
+  std::vector<bool> dialogShown;  // when each question came up
+};
+
+class FollowUps : public CopyRequest,
+                  public ::testing::WithParamInterface<FollowUpCase> {};
+
+TEST_P(FollowUps, LaunchInTheTargetFolderWithTheDialogHidden) {
+  const FollowUpCase& c = GetParam();
+  auto tool = Start();
+  Request(*tool, kDriveM, "fu");
+  EXPECT_EQ(Answer(*tool, IDOK), Notice("M:\\fu"));
+  const std::vector<std::string> questions = Questions("M:\\fu");
+  for (size_t i = 0; i < c.answers.size(); ++i) {
+    const testkit::MessageBoxWindow box = tool->WaitForMessageBox();
+    ASSERT_NE(box.window, nullptr) << "question " << i + 1;
+    EXPECT_EQ(box.text, questions[i]);
+    EXPECT_EQ(IsWindowVisible(tool->Dialog()) != FALSE, c.dialogShown[i])
+        << "question " << i + 1;
+    box.Press(c.answers[i]);
+    if (i == 2 && c.answers[i] == IDYES) {
+      // Notepad holds the request until the operator closes it.
+      HWND notepad = nullptr;
+      for (DWORD waited = 0; !notepad && waited < testkit::kTimeoutMs; waited += 50) {
+        Sleep(50);
+        notepad = FindWindowA("Notepad", nullptr);
+      }
+      ASSERT_NE(notepad, nullptr);
+      EXPECT_EQ(tool->WaitForMessageBox(500).window, nullptr);
+      PostMessageA(notepad, WM_CLOSE, 0, 0);
+    }
+  }
+  EXPECT_TRUE(tool->WaitForExit());
+  const std::string log = log_.Exists("log.txt") ? log_.Read("log.txt") : "";
+  EXPECT_EQ(log, c.launched);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, FollowUps,
+    ::testing::Values(
+        FollowUpCase{"InstallAtOnce", {IDYES}, "install M:\\fu\r\n", {true}},
+        FollowUpCase{"NoToAll",
+                     {IDNO, IDNO, IDNO, IDNO},
+                     "",
+                     {true, true, true, true}},
+        FollowUpCase{"RenameAndConfigure",
+                     {IDNO, IDYES, IDNO, IDYES},
+                     "rename M:\\fu\r\nconfig M:\\fu\r\n",
+                     {true, true, false, false}},
+        FollowUpCase{"NameInNotepad",
+                     {IDNO, IDNO, IDYES, IDNO},
+                     "",
+                     {true, true, true, false}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Spaces, &, parentheses and % in the medium's, the temporary folder's and
+// the target's paths: each path stays one argument and nothing expands.
+TEST_F(CopyRequest, PathsWithSpacesAndSpecialCharactersCopy) {
+  Folder medium = Folder::ForTest("\\R&D setup 100%");
+  LayMedium(medium);
+  Folder temp = Folder::ForTest("\\tmp (1) & 2");
+  auto tool = Start(medium.Path(), {{"TMP", temp.Path()}, {"TEMP", temp.Path()}});
+  SelectPackage(*tool, "cam");
+  Request(*tool, kDriveM, "100%OK");
+  FinishWithoutFollowUps(*tool, "M:\\100%OK");
+  Folder target = Folder::Existing(drive_.Path("100%OK"));
+  EXPECT_EQ(target.Read("cam.txt"), "cam");
+  EXPECT_EQ(target.Read("sub\\deep\\file.txt"), "deep");
+  EXPECT_TRUE(temp.Exists("qzt-copyInstallFile.bat"));
+}
+
+TEST_F(CopyRequest, MediumAtADriveRootCopies) {
+  Folder root(testkit::DriveRoot('d'));
+  LayMedium(root);
+  auto tool = Start("D:\\");
+  Request(*tool, kDriveM, "fromroot");
+  FinishWithoutFollowUps(*tool, "M:\\fromroot");
+  EXPECT_EQ(Folder::Existing(drive_.Path("fromroot")).Read("base.txt"), "base");
+  EXPECT_EQ(ReadFileAt(ScriptPath()),
+            "@echo off\r\n"
+            "xcopy /E /Y \"D:\\\\Halvit\\*\" \"M:\\fromroot\\\" & if errorlevel 1 exit /b 1\r\n");
+}
+
+TEST_F(CopyRequest, LongWorkingFolderIsUsedInFull) {
+  // A start folder of 250 bytes, one more than a 250-byte buffer holds.
+  // (What xcopy makes of paths that long is its own affair.)
+  const std::string base = medium_.Path() + "\\";
+  Folder medium(base + std::string(250 - base.size(), 'w'));
+  ASSERT_EQ(medium.Path().size(), 250u);
+  LayMedium(medium);
+  auto tool = Start(medium.Path());
+  Request(*tool, kDriveM, "long");
+  FinishWithoutFollowUps(*tool, "M:\\long");
+  EXPECT_EQ(ReadFileAt(ScriptPath()),
+            "@echo off\r\nxcopy /E /Y \"" + medium.Path() +
+                "\\Halvit\\*\" \"M:\\long\\\" & if errorlevel 1 exit /b 1\r\n");
+}
+
+// A copy that did not happen is reported, and nothing after it runs.
+TEST_F(CopyRequest, UnwritableScriptIsReported) {
+  const std::string missing = log_.Path("no such folder");
+  auto tool = Start(medium_.Path(), {{"TMP", missing}, {"TEMP", missing}});
+  Request(*tool, kDriveM, "noscript");
+  EXPECT_EQ(Answer(*tool, IDOK),
+            "无法写入复制脚本【" + missing +
+                "\\qzt-copyInstallFile.bat】！请检查临时目录是否存在，以及当前操作员是否有写入权限。");
+  ExpectDialogWaiting(*tool);
+  EXPECT_TRUE(Folder::Existing(drive_.Path("noscript")).Tree().empty());
+}
+
+TEST_F(CopyRequest, FailedCopyIsReported) {
+  // A target file held open without sharing cannot be replaced.
+  drive_.File("blocked\\shared.txt", "held");
+  HANDLE held = CreateFileA(drive_.Path("blocked\\shared.txt").c_str(), GENERIC_READ,
+                            0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  auto tool = Start();
+  Request(*tool, kDriveM, "blocked");
+  EXPECT_EQ(Answer(*tool, IDYES), kTargetExists);
+  EXPECT_EQ(Answer(*tool, IDOK),
+            "文件复制失败！请检查安装介质以及目标目录【M:\\blocked】所在的磁盘，然后重试。");
+  ExpectDialogWaiting(*tool);
+  CloseHandle(held);
+  EXPECT_NE(drive_.Read("blocked\\软件名称.txt"), "blocked") << "no side files";
+}
+
+TEST_F(CopyRequest, UnwritableSideFileIsReportedAndTheOtherStillWritten) {
+  // The copy brings a folder where the name file should go.
+  DeleteFileA(medium_.Path("Halvit\\软件名称.txt").c_str());
+  medium_.Dir("Halvit\\软件名称.txt");
+  auto tool = Start();
+  Request(*tool, kDriveM, "side");
+  EXPECT_EQ(Answer(*tool, IDOK), "无法写入文件【M:\\side\\软件名称.txt】！");
+  ExpectDialogWaiting(*tool);
+  EXPECT_EQ(drive_.Read("side\\@安装.bat"), kLauncher);
+}
+
+TEST(MessageBoxCaption, IsTheExecutablesNameWithoutItsLastExtension) {
+  Folder folder = Folder::ForTest();
+  ASSERT_TRUE(CopyFileA(testkit::ToolExe().c_str(), folder.Path("a.b.exe").c_str(),
+                        FALSE));
+  ToolProcess tool(folder.Path("a.b.exe"), folder.Path());
+  ASSERT_NE(tool.WaitForDialog(), nullptr);
+  tool.SetName("");
+  tool.ClickPosted(IDOK);
+  const testkit::MessageBoxWindow box = tool.WaitForMessageBox();
+  ASSERT_NE(box.window, nullptr);
+  EXPECT_EQ(box.caption, "a.b");
+  EXPECT_EQ(box.text, kEmptyName);
+  box.Press(IDOK);
+}
+
+}  // namespace
