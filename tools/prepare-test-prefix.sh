@@ -2,11 +2,14 @@
 # Lays out what the tests need in the test Wine prefix and test root, which
 # a Windows program cannot make for itself under Wine:
 # - D: and M: map to folders under the test root, and L: maps to nothing;
-# - a folder without write permission, which Wine reports as read-only.
+# - a folder without write permission, which Wine reports as read-only;
+# - windows that Wine manages itself: on a display without a window manager
+#   Wine otherwise waits two seconds for one each time a window closes.
 # Usage: prepare-test-prefix.sh WINE_RUN WINEPREFIX TEST_ROOT
 set -eu
 wine_run=$1 prefix=$2 root=$3
-"$wine_run" cmd /c exit >/dev/null 2>&1   # makes the prefix when it is new
+"$wine_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+WINEPREFIX=$prefix wineserver -w
 mkdir -p "$root/drive-d" "$root/drive-m" "$root/readonly-folder"
 chmod a-w "$root/readonly-folder"
 ln -sfn "$root/drive-d" "$prefix/dosdevices/d:"
