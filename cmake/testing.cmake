@@ -25,7 +25,10 @@ function(vorkel_add_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} testkit gtest gtest_main)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED test_prefix)
+  # A hang (say, an outside program that never returns) fails the test
+  # instead of holding up the whole run.
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED test_prefix
+                       TIMEOUT 600)
   if(T_E2E)
     add_dependencies(${name} vorkel stand_in_config)
     # One at a time: they share the display and the mapped drives.
