@@ -10,9 +10,6 @@ using PackageMap = std::map<std::string, std::string>;
 
 class CWnd;
 
-// The folder that holds the packages, relative to the start folder.
-extern const char kPackageRoot[];
-
 // The name a package folder is listed under: every "plugin_" removed, then
 // every "qzt_", each in one left-to-right pass over the characters of the
 // ANSI code page.

@@ -3,7 +3,10 @@
 #include "dialog/vorkel_dlg.h"
 #include "framework/framework.h"
 
-const char kPackageRoot[] = "硬件支持包";
+namespace {
+// The folder that holds the packages, relative to the start folder.
+constexpr char kPackageRoot[] = "硬件支持包";
+}  // namespace
 
 std::string PackageDisplayName(const std::string& folderName) {
   CString display(folderName);

@@ -11,15 +11,12 @@ class CString {
   CString(const std::string& text) : m_text(text) {}
 
   int GetLength() const { return static_cast<int>(m_text.size()); }
-  bool IsEmpty() const { return m_text.empty(); }
   operator const char*() const { return m_text.c_str(); }
   const std::string& GetString() const { return m_text; }
 
   // Both step through characters of the ANSI code page.
   int Find(const char* sub) const;
   int Replace(const char* oldText, const char* newText);
-
-  bool operator==(const char* other) const { return m_text == other; }
 
  private:
   std::string m_text;

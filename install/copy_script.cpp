@@ -12,10 +12,9 @@
 #include "install/message_text.h"
 #include "install/text_file.h"
 
-const char kCopyScriptName[] = "qzt-copyInstallFile.bat";
-
 namespace {
 
+constexpr char kCopyScriptName[] = "qzt-copyInstallFile.bat";
 constexpr char kBaseEditionFolder[] = "Halvit";
 constexpr char kCopyCommand[] = "xcopy /E /Y ";
 // Ends the script with status 1 at the first copy that fails. Written with

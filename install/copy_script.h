@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-extern const char kCopyScriptName[];
-
 // A path as one argument of a batch file line: in double quotes, with each
 // % doubled so that the interpreter does not expand it.
 std::string BatchArgument(const std::string& path);

@@ -4,11 +4,11 @@
 #include "install/message_text.h"
 #include "install/text_file.h"
 
-const char kNameFileName[] = "软件名称.txt";
 const char kLauncherText[] = "@echo off\n\ncall 绿化及安装驱动.bat\n";
 
 namespace {
 
+constexpr char kNameFileName[] = "软件名称.txt";
 constexpr char kLauncherName[] = "@安装.bat";
 constexpr char kFileNotWritten[] = "无法写入文件【%s】！";
 

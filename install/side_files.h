@@ -4,7 +4,6 @@
 
 #include <string>
 
-extern const char kNameFileName[];
 // Three lines, "@echo off", an empty line and the call of the install script.
 extern const char kLauncherText[];
 

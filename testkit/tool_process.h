@@ -21,7 +21,6 @@ struct MessageBoxWindow {
   HWND window = nullptr;
   std::string caption;
   std::string text;
-  bool HasButton(int id) const { return GetDlgItem(window, id) != nullptr; }
   // Presses the button with this ID (IDOK, IDYES, IDNO).
   void Press(int id) const;
 };
