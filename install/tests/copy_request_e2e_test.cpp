@@ -282,6 +282,8 @@ struct FollowUpCase {
   std::vector<bool> dialogShown;  // when each question came up
 };
 
+void PrintTo(const FollowUpCase& c, std::ostream* out) { *out << c.label; }
+
 class FollowUps : public CopyRequest,
                   public ::testing::WithParamInterface<FollowUpCase> {};
 
