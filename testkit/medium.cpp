@@ -107,11 +107,6 @@ Folder& Folder::ReadOnly(const std::string& relative) {
   return *this;
 }
 
-Folder& Folder::Hidden(const std::string& relative) {
-  SetFileAttributesW(Long(Path(relative)).c_str(), FILE_ATTRIBUTE_HIDDEN);
-  return *this;
-}
-
 bool Folder::Exists(const std::string& relative) const {
   return GetFileAttributesW(Long(Path(relative)).c_str()) != INVALID_FILE_ATTRIBUTES;
 }

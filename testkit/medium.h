@@ -32,7 +32,6 @@ class Folder {
   Folder& Dir(const std::string& relative);
   Folder& File(const std::string& relative, const std::string& content = "");
   Folder& ReadOnly(const std::string& relative);
-  Folder& Hidden(const std::string& relative);
 
   bool Exists(const std::string& relative) const;
   std::string Read(const std::string& relative) const;

@@ -209,13 +209,15 @@ TEST_F(CopyRequest, NamesThatAreRefusedStopWithTheirMessage) {
   EXPECT_TRUE(drive_.Tree().empty());
   EXPECT_FALSE(Folder::Existing(TempFolder()).Exists("qzt-copyInstallFile.bat"));
 
-  // A full-width space or a tab is no ASCII space.
+}
+
+TEST_F(CopyRequest, FullWidthSpaceAndTabAreNoAsciiSpace) {
   for (const char* name : {"全角　空格", "tab\there"}) {
+    auto tool = Start();
     Request(*tool, kDriveM, name);
     const std::string text = Answer(*tool, IDOK);
     EXPECT_NE(text, kSpaceInName) << name;
     EXPECT_NE(text, kEmptyName) << name;
-    if (text != kCreationFailed) break;  // the request went on to the copy
   }
 }
 
