@@ -10,6 +10,18 @@ add_subdirectory("${GTEST_SOURCE_DIR}" "${CMAKE_BINARY_DIR}/googletest"
 
 set(VORKEL_TEST_ROOT "${CMAKE_BINARY_DIR}/e2e")
 
+# The file an operator runs is the 32-bit vorkel.exe. A 64-bit build runs the
+# same sources under 64-bit Wine, and its tests of the file itself (header,
+# resources, manifest) read the 32-bit build named here.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(VORKEL_PRODUCT_EXE "" CACHE FILEPATH "the 32-bit vorkel.exe")
+  if(NOT VORKEL_PRODUCT_EXE)
+    message(FATAL_ERROR "a 64-bit build's tests need VORKEL_PRODUCT_EXE, the 32-bit vorkel.exe")
+  endif()
+else()
+  set(VORKEL_PRODUCT_EXE "$<TARGET_FILE:vorkel>")
+endif()
+
 # The tests run in folders they lay out under the test root; the test prefix
 # maps D: and M: there (see tools/prepare-test-prefix.sh).
 if(CMAKE_HOST_UNIX)
@@ -44,6 +56,7 @@ target_include_directories(testkit PUBLIC "${CMAKE_SOURCE_DIR}")
 target_link_libraries(testkit PUBLIC gtest)
 target_compile_definitions(testkit PRIVATE
   VORKEL_EXE="$<TARGET_FILE:vorkel>"
+  VORKEL_PRODUCT_EXE="${VORKEL_PRODUCT_EXE}"
   VORKEL_TEST_ROOT="${VORKEL_TEST_ROOT}")
 
 # The product's configuration tool, as the tests' install media carry it.

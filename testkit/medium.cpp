@@ -18,6 +18,7 @@ std::string WindowsPath(const std::string& unixPath) {
 }
 
 std::string ToolExe() { return WindowsPath(VORKEL_EXE); }
+std::string ProductExe() { return WindowsPath(VORKEL_PRODUCT_EXE); }
 std::string StandInConfigExe() { return WindowsPath(STAND_IN_CONFIG_EXE); }
 std::string TestRoot() { return WindowsPath(VORKEL_TEST_ROOT); }
 std::string DriveRoot(char letter) {

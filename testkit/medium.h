@@ -12,6 +12,8 @@ std::string WindowsPath(const std::string& unixPath);
 
 // vorkel.exe as built, and the folder under which the tests lay out trees.
 std::string ToolExe();
+// The 32-bit vorkel.exe that an operator runs, whichever build the tests run.
+std::string ProductExe();
 std::string StandInConfigExe();
 std::string TestRoot();
 // The Unix folders that the test prefix maps to drives D: and M:.

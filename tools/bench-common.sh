@@ -1,13 +1,15 @@
 # Sourced by the tools/bench-*.sh scripts, from the repository root.
 
+. tools/wine-bench.sh
+
 # bench_driver NAME RELATIVE_PATH: sets `build` to the absolute build tree
-# (BUILD_DIR, or build/) and `driver` to the driver in it; stops when the
-# driver is not built.
+# (BUILD_DIR, or the one that runs under Wine here) and `driver` to the
+# driver in it; stops when the driver is not built.
 bench_driver() {
-  build=${BUILD_DIR:-build}
+  build=${BUILD_DIR:-$wine_build}
   driver=$build/$2
   if [ ! -f "$driver" ]; then
-    echo "$1: no $driver; build first (tools/build.sh)" >&2
+    echo "$1: no $driver; build first (tools/build.sh $wine_bits)" >&2
     exit 2
   fi
   build=$(cd "$build" && pwd)

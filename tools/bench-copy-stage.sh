@@ -9,7 +9,8 @@
 # more than 1.15 times as long as the bare copies. A single copy varies by
 # some 15% from run to run here; more REPEATS give a steadier ratio.
 # Usage: tools/bench-copy-stage.sh [REPEATS]
-# after tools/build.sh; BUILD_DIR names another build tree than build/.
+# after tools/build.sh; BUILD_DIR names another build tree than the one
+# that runs under Wine here (build/, or build-x64/: tools/wine-bench.sh).
 set -eu
 cd "$(dirname "$0")/.."
 . tools/bench-common.sh

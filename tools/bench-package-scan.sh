@@ -6,7 +6,8 @@
 # the empty medium. Fails when a medium takes more than twice as long as the
 # empty one.
 # Usage: tools/bench-package-scan.sh [REPEATS]
-# after tools/build.sh; BUILD_DIR names another build tree than build/.
+# after tools/build.sh; BUILD_DIR names another build tree than the one
+# that runs under Wine here (build/, or build-x64/: tools/wine-bench.sh).
 set -eu
 cd "$(dirname "$0")/.."
 . tools/bench-common.sh

@@ -9,7 +9,7 @@
 set -eu
 wine_run=$1 prefix=$2 root=$3
 "$wine_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-WINEPREFIX=$prefix wineserver -w
+"$wine_run" --server -w
 mkdir -p "$root/drive-d" "$root/drive-m" "$root/readonly-folder"
 chmod a-w "$root/readonly-folder"
 ln -sfn "$root/drive-d" "$prefix/dosdevices/d:"

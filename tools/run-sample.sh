@@ -1,15 +1,17 @@
 #!/bin/sh
 # Sets up the machine, builds vorkel.exe and runs it on the sample install
-# medium (sample/), copied fresh to build/sample-medium. Drive D: of the
-# build's Wine prefix is build/sample-target, so the default target
+# medium (sample/), copied fresh to the build tree's sample-medium, with the
+# build that tools/wine-bench.sh picks for this machine. Drive D: of that
+# build's Wine prefix is its sample-target folder, so the default target
 # D:\Olvane综合管理系统 lands there.
 # Without a display the dialog opens on a virtual one: a picture of it is
-# saved to build/sample-dialog.png and the run ends.
+# saved to sample-dialog.png in that build tree and the run ends.
 set -eu
 cd "$(dirname "$0")/.."
-sh tools/setup.sh
-sh tools/build.sh
-build=$PWD/build
+. tools/wine-bench.sh
+sh tools/setup.sh "$wine_bits"
+sh tools/build.sh "$wine_bits"
+build=$PWD/$wine_build
 
 rm -rf "$build/sample-medium"
 cp -r sample "$build/sample-medium"
@@ -22,4 +24,4 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$build/wine-run" "$build/vorkel.exe"
 fi
 sh tools/screenshot.sh "$build/sample-medium" "$build/sample-dialog.png"
-echo "No display: the dialog was shown on a virtual display; see build/sample-dialog.png"
+echo "No display: the dialog was shown on a virtual display; see $wine_build/sample-dialog.png"

@@ -1,13 +1,21 @@
 #!/bin/sh
 # Installs what building and running vorkel needs on a Debian machine (as
-# root, with apt): the MinGW i686 cross compiler, Wine with its 32-bit part,
-# Xvfb, the zh_CN.UTF-8 locale (Wine's code page 936), a CJK font and
-# GoogleTest's sources. Does nothing that is already done.
+# root, with apt): the MinGW i686 cross compiler (the tool is 32-bit), Xvfb,
+# the zh_CN.UTF-8 locale (Wine's code page 936), a CJK font, GoogleTest's
+# sources, and the Wine that runs here: 32-bit Wine, or where this machine
+# cannot run 32-bit programs, 64-bit Wine with the x86_64 cross compiler.
+# Does nothing that is already done.
+# Usage: setup.sh 32|64   (the bench that tools/wine-bench.sh picked)
 set -eu
+bits=${1:?usage: setup.sh 32|64}
 
 packages="cmake make python3 g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-  wine wine32:i386 xvfb xauth x11-apps imagemagick locales \
-  fonts-wqy-microhei googletest"
+  xvfb xauth x11-apps imagemagick locales fonts-wqy-microhei googletest"
+if [ "$bits" = 32 ]; then
+  packages="$packages wine wine32:i386"
+else
+  packages="$packages wine64 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64"
+fi
 
 missing=""
 for p in $packages; do
@@ -16,7 +24,9 @@ for p in $packages; do
 done
 if [ -n "$missing" ]; then
   echo "setup: installing$missing"
-  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  if [ "$bits" = 32 ]; then
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  fi
   apt-get update -q
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
 fi

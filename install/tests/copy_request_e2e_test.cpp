@@ -366,18 +366,20 @@ TEST_F(CopyRequest, MediumAtADriveRootCopies) {
 }
 
 TEST_F(CopyRequest, LongWorkingFolderIsUsedInFull) {
-  // A start folder of 250 bytes, one more than a 250-byte buffer holds.
-  // (What xcopy makes of paths that long is its own affair.)
-  const std::string base = medium_.Path() + "\\";
-  Folder medium(base + std::string(250 - base.size(), 'w'));
-  ASSERT_EQ(medium.Path().size(), 250u);
-  LayMedium(medium);
-  auto tool = Start(medium.Path());
+  // On drive M:, so the length does not depend on where the tests run: the
+  // base edition's path is 247 characters, the longest folder path Windows
+  // allows.
+  const std::string path = "M:\\" + std::string(240 - 3, 'w');
+  Folder medium(drive_.Path(path.substr(3)));
+  ASSERT_EQ((path + "\\Halvit").size(), 247u);
+  medium.File("Halvit\\base.txt", "base");
+  auto tool = Start(path);
   Request(*tool, kDriveM, "long");
   FinishWithoutFollowUps(*tool, "M:\\long");
   EXPECT_EQ(ReadFileAt(ScriptPath()),
-            "@echo off\r\nxcopy /E /Y \"" + medium.Path() +
+            "@echo off\r\nxcopy /E /Y \"" + path +
                 "\\Halvit\\*\" \"M:\\long\\\" & if errorlevel 1 exit /b 1\r\n");
+  EXPECT_EQ(drive_.Read("long\\base.txt"), "base");
 }
 
 // A copy that did not happen is reported, and nothing after it runs.

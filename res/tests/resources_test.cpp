@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,9 +21,9 @@ constexpr WORD kChineseSimplified = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIM
 class Resources : public ::testing::Test {
  protected:
   void SetUp() override {
-    module_ = LoadLibraryExA(testkit::ToolExe().c_str(), nullptr,
+    module_ = LoadLibraryExA(testkit::ProductExe().c_str(), nullptr,
                              LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module_, nullptr) << testkit::ToolExe();
+    ASSERT_NE(module_, nullptr) << testkit::ProductExe();
   }
   void TearDown() override { FreeLibrary(module_); }
 
@@ -183,6 +186,66 @@ TEST_F(Resources, ManifestAsksForCommonControlsSixAndAsInvoker) {
   EXPECT_NE(manifest.find("processorArchitecture=\"x86\""), std::string::npos);
   EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
   EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
+}
+
+// The file as bytes, read on the host side of the path.
+std::vector<BYTE> ReadProductFile() {
+  std::ifstream file(testkit::ProductExe(), std::ios::binary);
+  return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
+}
+
+template <typename T>
+T At(const std::vector<BYTE>& data, size_t offset) {
+  T value{};
+  if (offset + sizeof value <= data.size())
+    std::memcpy(&value, &data[offset], sizeof value);
+  return value;
+}
+
+// The names of the DLLs that the file imports, upper case.
+std::vector<std::string> ImportedDlls(const std::vector<BYTE>& data) {
+  const DWORD pe = At<DWORD>(data, 0x3C);
+  const auto header = At<IMAGE_NT_HEADERS32>(data, pe);
+  const size_t sections = pe + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) +
+                          header.FileHeader.SizeOfOptionalHeader;
+  auto fileOffset = [&](DWORD rva) -> size_t {
+    for (WORD i = 0; i < header.FileHeader.NumberOfSections; ++i) {
+      const auto s = At<IMAGE_SECTION_HEADER>(data, sections + i * sizeof(IMAGE_SECTION_HEADER));
+      if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.Misc.VirtualSize)
+        return rva - s.VirtualAddress + s.PointerToRawData;
+    }
+    return data.size();
+  };
+  std::vector<std::string> names;
+  size_t entry = fileOffset(
+      header.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+  for (;; entry += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+    const auto import = At<IMAGE_IMPORT_DESCRIPTOR>(data, entry);
+    if (import.Name == 0) break;
+    std::string name;
+    for (size_t at = fileOffset(import.Name); at < data.size() && data[at]; ++at)
+      name += static_cast<char>(toupper(data[at]));
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The operator's file is a 32-bit GUI program that needs no DLL but the
+// system's own, whichever build the other tests run.
+TEST(ProductFile, IsA32BitGuiProgramThatNeedsOnlySystemDlls) {
+  const std::vector<BYTE> data = ReadProductFile();
+  ASSERT_GT(data.size(), 0x400u) << testkit::ProductExe();
+  ASSERT_EQ(At<WORD>(data, 0), IMAGE_DOS_SIGNATURE);
+  const DWORD pe = At<DWORD>(data, 0x3C);
+  const auto header = At<IMAGE_NT_HEADERS32>(data, pe);
+  ASSERT_EQ(header.Signature, static_cast<DWORD>(IMAGE_NT_SIGNATURE));
+  EXPECT_EQ(header.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+  EXPECT_EQ(header.OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+  EXPECT_EQ(header.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  EXPECT_EQ(ImportedDlls(data),
+            std::vector<std::string>({"COMCTL32.DLL", "KERNEL32.DLL",
+                                      "MSVCRT.DLL", "USER32.DLL"}));
 }
 
 }  // namespace
