@@ -5,25 +5,7 @@
 
 #include <windows.h>
 
-class CCmdTarget;
-
-using AfxHandler = void (CCmdTarget::*)();
-
-enum class AfxSig { Void, Cursor };
-
-struct AfxMessageMapEntry {
-  UINT message;
-  UINT code;
-  UINT idFirst;
-  UINT idLast;
-  AfxSig signature;
-  AfxHandler handler;
-};
-
-struct AfxMessageMap {
-  const AfxMessageMap* base;
-  const AfxMessageMapEntry* entries;  // ends with an entry whose handler is null
-};
+struct AfxMessageMap;
 
 class CObject {
  public:
@@ -41,6 +23,26 @@ class CCmdTarget : public CObject {
  protected:
   static const AfxMessageMap* GetThisMessageMap();
   virtual const AfxMessageMap* GetMessageMap() const;
+};
+
+// Declared once CCmdTarget is complete, so that MSVC gives the member
+// pointer the single-inheritance form, which every handler converts to.
+using AfxHandler = void (CCmdTarget::*)();
+
+enum class AfxSig { Void, Cursor };
+
+struct AfxMessageMapEntry {
+  UINT message;
+  UINT code;
+  UINT idFirst;
+  UINT idLast;
+  AfxSig signature;
+  AfxHandler handler;
+};
+
+struct AfxMessageMap {
+  const AfxMessageMap* base;
+  const AfxMessageMapEntry* entries;  // ends with an entry whose handler is null
 };
 
 #define DECLARE_MESSAGE_MAP()                          \

@@ -21,12 +21,22 @@ CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
 }
 
-std::string AfxTitleFromModulePath(const std::string& modulePath) {
+std::string AfxTitleFromModulePath(const std::string& modulePath,
+                                   unsigned codePage) {
   if (modulePath.size() >= MAX_PATH) return std::string();
-  const size_t nameStart = modulePath.find_last_of("\\/:");
-  std::string name = nameStart == std::string::npos
-                         ? modulePath
-                         : modulePath.substr(nameStart + 1);
+  size_t nameStart = 0;
+  for (size_t i = 0; i < modulePath.size();) {
+    const char c = modulePath[i];
+    if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(c)) &&
+        i + 1 < modulePath.size()) {
+      i += 2;
+      continue;
+    }
+    ++i;
+    if (c == '\\' || c == '/' || c == ':') nameStart = i;
+  }
+  std::string name = modulePath.substr(nameStart);
+  // No double-byte character has a dot as its second byte.
   const size_t dot = name.rfind('.');
   if (dot != std::string::npos) name.erase(dot);
   return name;

@@ -59,9 +59,12 @@ CWinApp* AfxGetApp();
 HINSTANCE AfxGetResourceHandle();
 
 // The title that the framework gives an application without a title string:
-// the module's file name without its folder and its last extension. Empty
+// the module's file name without its folder and its last extension. The
+// folder ends at the last backslash, slash or colon that is a character of
+// `codePage` of its own, not the second byte of a double-byte one. Empty
 // when the path does not fit MAX_PATH.
-std::string AfxTitleFromModulePath(const std::string& modulePath);
+std::string AfxTitleFromModulePath(const std::string& modulePath,
+                                   unsigned codePage = GetACP());
 
 // The tool hosts no ActiveX controls, so there are no control sites to set up.
 inline void AfxEnableControlContainer(void* /*siteFactory*/ = nullptr) {}

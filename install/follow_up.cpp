@@ -12,6 +12,8 @@ constexpr char kCompletionNotice[] =
     "文件复制操作完成。请运行【%s】中的\"绿化及安装驱动.bat\"进行绿化安装。"
     "也可以复制【%s】目录到其它计算机，并运行其中的\"绿化及安装驱动.bat\"来安装。";
 
+constexpr char kCannotEnterTarget[] = "无法进入目标目录【%s】！";
+
 struct FollowUp {
   const char* question;
   const char* command;
@@ -38,10 +40,17 @@ bool Ask(const FollowUp& followUp, const std::string& targetFolder) {
              MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+// The commands name their file relative to the target folder. If it cannot
+// be entered (gone, or its drive away), the current folder is still the
+// medium's root, whose own install script must not run in its place.
 void Launch(CWnd& dialog, const FollowUp& followUp,
             const std::string& targetFolder) {
   dialog.ShowWindow(SW_HIDE);
-  _chdir(targetFolder.c_str());
+  if (_chdir(targetFolder.c_str()) != 0) {
+    AfxMessageBox(FormatMessageText(kCannotEnterTarget, targetFolder).c_str(),
+                  MB_OK);
+    return;
+  }
   RunThroughInterpreter(followUp.command);
 }
 

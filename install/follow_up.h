@@ -7,5 +7,6 @@
 class CWnd;
 
 // Shows the notice and asks the follow-up questions in turn. Before each
-// launch the dialog is hidden and the target folder made current.
+// launch the dialog is hidden and the target folder made current; when it
+// cannot be, that launch is reported and skipped.
 void OfferFollowUps(CWnd& dialog, const std::string& targetFolder);

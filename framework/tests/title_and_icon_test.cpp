@@ -19,8 +19,17 @@ TEST(ApplicationTitle, IsTheModuleNameWithoutFolderAndLastExtension) {
       {"C:vorkel.exe", "vorkel"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(AfxTitleFromModulePath(c.path), c.title) << c.path;
-  EXPECT_EQ(AfxTitleFromModulePath("C:\\" + std::string(MAX_PATH, 'x')), "");
+    EXPECT_EQ(AfxTitleFromModulePath(c.path, 936), c.title) << c.path;
+  EXPECT_EQ(AfxTitleFromModulePath("C:\\" + std::string(MAX_PATH, 'x'), 936), "");
+}
+
+// 誠 is 0xD5 0x5C in GBK: its second byte is a backslash, which must not end
+// the folder. On a single-byte code page the same bytes do.
+TEST(ApplicationTitle, SkipsSecondBytesThatLookLikeSeparators) {
+  EXPECT_EQ(AfxTitleFromModulePath("C:\\tools\\a誠b.exe", 936), "a誠b");
+  EXPECT_EQ(AfxTitleFromModulePath("C:\\tools\\誠.exe", 936), "誠");
+  EXPECT_EQ(AfxTitleFromModulePath("C:\\工具\\謀:x.exe", 936), "x");
+  EXPECT_EQ(AfxTitleFromModulePath("C:\\tools\\a誠b.exe", 1252), "b");
 }
 
 TEST(MessageBoxIcon, IsAddedByTheButtonsWhenTheTypeNamesNone) {

@@ -337,6 +337,41 @@ INSTANTIATE_TEST_SUITE_P(
                      {true, true, true, false}}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// The target folder goes away while a question stands open. The Yes must
+// not run the medium's own install script (the current folder is still the
+// medium's root) nor anything else; the questions go on as after a launch.
+class UnreachableTarget : public CopyRequest,
+                          public ::testing::WithParamInterface<int> {};
+
+TEST_P(UnreachableTarget, RunsNothingAndSaysSo) {
+  const size_t yesTo = static_cast<size_t>(GetParam());
+  medium_.File("绿化及安装驱动.bat", StandInScript("medium"))
+      .File("修改客户名称.bat", StandInScript("medium"))
+      .ReadOnly("绿化及安装驱动.bat");
+  auto tool = Start();
+  Request(*tool, kDriveM, "gone");
+  EXPECT_EQ(Answer(*tool, IDOK), Notice("M:\\gone"));
+  const std::vector<std::string> questions = Questions("M:\\gone");
+  for (size_t i = 0; i < yesTo; ++i) EXPECT_EQ(Answer(*tool, IDNO), questions[i]);
+  const testkit::MessageBoxWindow box = tool->WaitForMessageBox();
+  ASSERT_NE(box.window, nullptr);
+  EXPECT_EQ(box.text, questions[yesTo]);
+  ASSERT_TRUE(MoveFileA(drive_.Path("gone").c_str(), drive_.Path("moved").c_str()));
+  box.Press(IDYES);
+  EXPECT_EQ(Answer(*tool, IDOK), "无法进入目标目录【M:\\gone】！");
+  for (size_t i = yesTo + 1; yesTo > 0 && i < questions.size(); ++i) {
+    EXPECT_FALSE(IsWindowVisible(tool->Dialog()));
+    EXPECT_EQ(Answer(*tool, IDNO), questions[i]);
+  }
+  EXPECT_TRUE(tool->WaitForExit());
+  EXPECT_FALSE(log_.Exists("log.txt")) << log_.Read("log.txt");
+}
+
+INSTANTIATE_TEST_SUITE_P(YesTo, UnreachableTarget, ::testing::Values(0, 1),
+                         [](const auto& info) {
+                           return info.param == 0 ? "InstallNow" : "Rename";
+                         });
+
 // Spaces, &, parentheses and % in the medium's, the temporary folder's and
 // the target's paths: each path stays one argument and nothing expands.
 TEST_F(CopyRequest, PathsWithSpacesAndSpecialCharactersCopy) {
@@ -421,19 +456,27 @@ TEST_F(CopyRequest, UnwritableSideFileIsReportedAndTheOtherStillWritten) {
   EXPECT_EQ(drive_.Read("side\\@安装.bat"), kLauncher);
 }
 
+// 誠's second byte is a backslash in GBK; it must not cut the name.
 TEST(MessageBoxCaption, IsTheExecutablesNameWithoutItsLastExtension) {
+  const struct {
+    const char* file;
+    const char* caption;
+  } cases[] = {{"a.b.exe", "a.b"}, {"a誠b.exe", "a誠b"}, {"誠.exe", "誠"}};
   Folder folder = Folder::ForTest();
-  ASSERT_TRUE(CopyFileA(testkit::ToolExe().c_str(), folder.Path("a.b.exe").c_str(),
-                        FALSE));
-  ToolProcess tool(folder.Path("a.b.exe"), folder.Path());
-  ASSERT_NE(tool.WaitForDialog(), nullptr);
-  tool.SetName("");
-  tool.ClickPosted(IDOK);
-  const testkit::MessageBoxWindow box = tool.WaitForMessageBox();
-  ASSERT_NE(box.window, nullptr);
-  EXPECT_EQ(box.caption, "a.b");
-  EXPECT_EQ(box.text, kEmptyName);
-  box.Press(IDOK);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    ASSERT_TRUE(CopyFileA(testkit::ToolExe().c_str(), folder.Path(c.file).c_str(),
+                          FALSE));
+    ToolProcess tool(folder.Path(c.file), folder.Path());
+    ASSERT_NE(tool.WaitForDialog(), nullptr);
+    tool.SetName("");
+    tool.ClickPosted(IDOK);
+    const testkit::MessageBoxWindow box = tool.WaitForMessageBox();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.caption, c.caption);
+    EXPECT_EQ(box.text, kEmptyName);
+    box.Press(IDOK);
+  }
 }
 
 }  // namespace
