@@ -42,7 +42,8 @@ function(vorkel_add_test name)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED test_prefix
                        TIMEOUT 600)
   if(T_E2E)
-    add_dependencies(${name} vorkel stand_in_config)
+    add_dependencies(${name} vorkel stand_in_config stand_in_xcopy
+                     stand_in_delayed_cmd)
     # One at a time: they share the display and the mapped drives.
     set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
   endif()
@@ -59,8 +60,16 @@ target_compile_definitions(testkit PRIVATE
   VORKEL_PRODUCT_EXE="${VORKEL_PRODUCT_EXE}"
   VORKEL_TEST_ROOT="${VORKEL_TEST_ROOT}")
 
-# The product's configuration tool, as the tests' install media carry it.
+# The product's configuration tool, as the tests' install media carry it;
+# xcopy as Windows' answers; an interpreter with delayed expansion on.
 add_executable(stand_in_config testkit/stand_in_config.cpp)
 set_target_properties(stand_in_config PROPERTIES OUTPUT_NAME qzt_config)
+add_executable(stand_in_xcopy testkit/stand_in_xcopy.cpp)
+add_executable(stand_in_delayed_cmd testkit/stand_in_delayed_cmd.cpp)
+foreach(stand_in stand_in_xcopy stand_in_delayed_cmd)
+  target_include_directories(${stand_in} PRIVATE "${CMAKE_SOURCE_DIR}")
+endforeach()
 target_compile_definitions(testkit PRIVATE
-  STAND_IN_CONFIG_EXE="$<TARGET_FILE:stand_in_config>")
+  STAND_IN_CONFIG_EXE="$<TARGET_FILE:stand_in_config>"
+  STAND_IN_XCOPY_EXE="$<TARGET_FILE:stand_in_xcopy>"
+  STAND_IN_DELAYED_CMD_EXE="$<TARGET_FILE:stand_in_delayed_cmd>")

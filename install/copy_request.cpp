@@ -9,7 +9,9 @@
 
 #include "dialog/vorkel_dlg.h"
 #include "install/copy_script.h"
+#include "install/copy_sources.h"
 #include "install/follow_up.h"
+#include "install/message_text.h"
 #include "install/side_files.h"
 
 namespace {
@@ -19,6 +21,7 @@ constexpr char kSpaceInName[] = "软件名称不能有空格！";
 constexpr char kTargetExists[] = "安装目标目录已经存在，要继续在此位置安装吗？";
 constexpr char kCreationFailed[] =
     "创建目标目录失败！请检查磁盘或者软件名称是否正确，以及当前操作员是否有对应的访问权限。";
+constexpr char kSourceRefused[] = "无法复制安装介质中的目录【%s】！请检查安装介质。";
 
 // The folder paths of the chosen packages, in the list's order.
 std::vector<std::string> CollectCopyList(CWnd* selectedList) {
@@ -63,14 +66,21 @@ void CvorkelDlg::OnCopyFiles() {
   if (crt::Access(targetFolder.c_str(), crt::kWriteMode) == 0 &&
       AfxMessageBox(kTargetExists, MB_YESNO) != IDYES)
     return;
-  const std::vector<std::string> copyList =
-      CollectCopyList(GetDlgItem(IDC_SELECTED_PACKAGES));
-  _mkdir(targetFolder.c_str());
-  if (!IsUsableTargetFolder(targetFolder)) {
+  const std::vector<std::string> sources = CopySourceFolders(
+      WorkingFolder(), CollectCopyList(GetDlgItem(IDC_SELECTED_PACKAGES)));
+  // A medium that xcopy cannot take whole, or a target Windows cannot make,
+  // is refused before anything is written.
+  if (const std::string* refused = FirstRefusedSource(sources)) {
+    AfxMessageBox(FormatMessageText(kSourceRefused, *refused).c_str(), MB_OK);
+    return;
+  }
+  const bool creatable = WindowsPathLength(targetFolder) <= kMaxFolderPathLength;
+  if (creatable) _mkdir(targetFolder.c_str());
+  if (!creatable || !IsUsableTargetFolder(targetFolder)) {
     AfxMessageBox(kCreationFailed, MB_OK);
     return;
   }
-  if (!CopyInstallFiles(targetFolder, copyList)) return;
+  if (!CopyInstallFiles(targetFolder, sources)) return;
   if (!WriteSideFiles(targetFolder, m_strSoftwareName.GetString())) return;
   OfferFollowUps(*this, targetFolder);
   OnOK();

@@ -2,38 +2,33 @@
 
 #include <windows.h>
 
-#include <direct.h>
-
-#include <cstdlib>
 #include <sstream>
 
 #include "app/outside_programs.h"
 #include "framework/msgbox.h"
+#include "install/copy_sources.h"
 #include "install/message_text.h"
 #include "install/text_file.h"
 
 namespace {
 
 constexpr char kCopyScriptName[] = "qzt-copyInstallFile.bat";
-constexpr char kBaseEditionFolder[] = "Halvit";
 constexpr char kCopyCommand[] = "xcopy /E /Y ";
-// Ends the script with status 1 at the first copy that fails. Written with
-// "& if errorlevel" rather than "||", which Wine's cmd runs unconditionally.
-constexpr char kStopOnFailure[] = " & if errorlevel 1 exit /b 1";
+// Delayed expansion, where the registry turns it on, would eat every ! of
+// the paths.
+constexpr char kScriptStart[] = "@echo off\nsetlocal DisableDelayedExpansion\n";
+// "if errorlevel 1" alone misses negative statuses. Written as tests of
+// their own rather than "||", which Wine's cmd runs whatever the status.
+constexpr char kStopOnFailure[] =
+    "if errorlevel 1 exit /b 1\n"
+    "if not errorlevel 0 exit /b 1\n";
+// The interpreter's status is otherwise that of the last command.
+constexpr char kScriptEnd[] = "exit /b 0\n";
 
 constexpr char kScriptNotWritten[] =
     "无法写入复制脚本【%s】！请检查临时目录是否存在，以及当前操作员是否有写入权限。";
 constexpr char kCopyFailed[] =
     "文件复制失败！请检查安装介质以及目标目录【%s】所在的磁盘，然后重试。";
-
-// The working folder's full path, however long it is.
-std::string WorkingFolder() {
-  char* path = _getcwd(nullptr, 0);
-  if (path == nullptr) return std::string();
-  std::string result = path;
-  std::free(path);
-  return result;
-}
 
 std::string TempFolder() {
   const DWORD size = GetTempPathA(0, nullptr);
@@ -53,30 +48,35 @@ std::string BatchArgument(const std::string& path) {
   return argument + "\"";
 }
 
-std::string ComposeCopyScript(const std::string& workingFolder,
-                              const std::string& targetFolder,
-                              const std::vector<std::string>& copyList) {
+std::string ComposeCopyScript(const std::string& targetFolder,
+                              const std::vector<CopySource>& sources) {
   const std::string destination = BatchArgument(targetFolder + "\\");
   std::ostringstream script;
-  script << "@echo off\n";
-  script << kCopyCommand
-         << BatchArgument(workingFolder + "\\" + kBaseEditionFolder + "\\*")
-         << ' ' << destination << kStopOnFailure << '\n';
-  for (const std::string& package : copyList)
-    script << kCopyCommand
-           << BatchArgument(workingFolder + "\\" + package + "\\*") << ' '
-           << destination << kStopOnFailure << '\n';
+  script << kScriptStart;
+  for (const CopySource& source : sources) {
+    script << kCopyCommand << BatchArgument(source.folder + "\\*") << ' '
+           << destination << '\n';
+    if (source.holdsFiles) script << kStopOnFailure;
+  }
+  script << kScriptEnd;
   return script.str();
 }
 
 std::string ScriptCommand(const std::string& scriptPath) {
-  return "\"\"" + scriptPath + "\"\"";
+  std::string command = "\"\"";
+  for (char c : scriptPath) {
+    command += c;
+    if (c == '%') command += "\"\"";
+  }
+  return command + "\"\"";
 }
 
 bool CopyInstallFiles(const std::string& targetFolder,
-                      const std::vector<std::string>& copyList) {
-  const std::string script =
-      ComposeCopyScript(WorkingFolder(), targetFolder, copyList);
+                      const std::vector<std::string>& sourceFolders) {
+  std::vector<CopySource> sources;
+  for (const std::string& folder : sourceFolders)
+    sources.push_back({folder, HoldsFiles(folder)});
+  const std::string script = ComposeCopyScript(targetFolder, sources);
   const std::string scriptPath = TempFolder() + kCopyScriptName;
   if (!WriteTextFile(scriptPath, script)) {
     AfxMessageBox(FormatMessageText(kScriptNotWritten, scriptPath).c_str(), MB_OK);

@@ -20,6 +20,8 @@ std::string WindowsPath(const std::string& unixPath) {
 std::string ToolExe() { return WindowsPath(VORKEL_EXE); }
 std::string ProductExe() { return WindowsPath(VORKEL_PRODUCT_EXE); }
 std::string StandInConfigExe() { return WindowsPath(STAND_IN_CONFIG_EXE); }
+std::string StandInXcopyExe() { return WindowsPath(STAND_IN_XCOPY_EXE); }
+std::string StandInDelayedCmdExe() { return WindowsPath(STAND_IN_DELAYED_CMD_EXE); }
 std::string TestRoot() { return WindowsPath(VORKEL_TEST_ROOT); }
 std::string DriveRoot(char letter) {
   return TestRoot() + "\\drive-" + static_cast<char>(tolower(letter));
@@ -33,25 +35,33 @@ std::wstring Long(const std::string& path) { return L"\\\\?\\" + FromGbk(path); 
 
 }  // namespace
 
-void RemoveTree(const std::string& path) {
+namespace {
+
+// In UTF-16 throughout: a name that GBK cannot write would not survive the
+// way back.
+void RemoveTreeW(const std::wstring& longPath) {
   WIN32_FIND_DATAW entry;
-  HANDLE find = FindFirstFileW(Long(path + "\\*").c_str(), &entry);
+  HANDLE find = FindFirstFileW((longPath + L"\\*").c_str(), &entry);
   if (find != INVALID_HANDLE_VALUE) {
     do {
       const std::wstring name = entry.cFileName;
       if (name == L"." || name == L"..") continue;
-      const std::string child = path + "\\" + ToGbk(name);
-      SetFileAttributesW(Long(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+      const std::wstring child = longPath + L"\\" + name;
+      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(child);
+        RemoveTreeW(child);
       else
-        DeleteFileW(Long(child).c_str());
+        DeleteFileW(child.c_str());
     } while (FindNextFileW(find, &entry));
     FindClose(find);
   }
-  SetFileAttributesW(Long(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryW(Long(path).c_str());
+  SetFileAttributesW(longPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(longPath.c_str());
 }
+
+}  // namespace
+
+void RemoveTree(const std::string& path) { RemoveTreeW(Long(path)); }
 
 Folder::Folder(const std::string& path) : m_path(path) {
   RemoveTree(m_path);

@@ -15,6 +15,8 @@ std::string ToolExe();
 // The 32-bit vorkel.exe that an operator runs, whichever build the tests run.
 std::string ProductExe();
 std::string StandInConfigExe();
+std::string StandInXcopyExe();
+std::string StandInDelayedCmdExe();
 std::string TestRoot();
 // The Unix folders that the test prefix maps to drives D: and M:.
 std::string DriveRoot(char letter);

@@ -7,14 +7,14 @@ set -eu
 cd "$(dirname "$0")/.."
 bits=${1:-32}
 if [ "$bits" = 32 ]; then
-  cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+  cmake --no-warn-unused-cli -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
   cmake --build build -j "$(nproc)"
 else
-  cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+  cmake --no-warn-unused-cli -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
   cmake --build build -j "$(nproc)" --target vorkel
-  cmake -S . -B build-x64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+  cmake --no-warn-unused-cli -S . -B build-x64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
     -DVORKEL_PRODUCT_EXE="$PWD/build/vorkel.exe" >/dev/null
   cmake --build build-x64 -j "$(nproc)"

@@ -1,151 +1,11 @@
 // The copy button end to end: checks, target folder, copy, side files,
 // completion notice and follow-up launches, on the real vorkel.exe with M:
 // mapped to a folder of the test tree.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "testkit/medium.h"
-#include "testkit/tool_process.h"
-#include "testkit/windows_text.h"
+#include "install/tests/copy_request_fixture.h"
 
 namespace {
 
-using testkit::Folder;
-using testkit::ToolProcess;
-
-constexpr int kDriveL = 9;   // not mapped
-constexpr int kDriveM = 10;  // the test drive
-
-const std::string kEmptyName = "软件名称不能为空！";
-const std::string kSpaceInName = "软件名称不能有空格！";
-const std::string kTargetExists = "安装目标目录已经存在，要继续在此位置安装吗？";
-const std::string kCreationFailed =
-    "创建目标目录失败！请检查磁盘或者软件名称是否正确，以及当前操作员是否有对应的访问权限。";
-const std::string kLauncher = "@echo off\r\n\r\ncall 绿化及安装驱动.bat\r\n";
-
-std::string Notice(const std::string& target) {
-  return "文件复制操作完成。请运行【" + target +
-         "】中的\"绿化及安装驱动.bat\"进行绿化安装。也可以复制【" + target +
-         "】目录到其它计算机，并运行其中的\"绿化及安装驱动.bat\"来安装。";
-}
-
-std::vector<std::string> Questions(const std::string& target) {
-  return {"立即运行【" + target +
-              "】中的\"绿化及安装驱动.bat\"进行绿化安装？选择是立即在本机安装，选择否不安装。",
-          "立即运行【" + target + "】中的\"修改客户名称.bat\"指定最终客户的名称？",
-          "立即打开【" + target + "】中的\"软件名称.txt\"指定安装后软件快捷方式名称？",
-          "立即运行【" + target + "】中的\"qzt_config.exe\"帮助终端客户预先配置好模板？"};
-}
-
-std::string TempFolder() {
-  char path[MAX_PATH];
-  GetTempPathA(MAX_PATH, path);
-  return path;
-}
-
-std::string StandInScript(const char* name) {
-  return std::string("@echo off\r\n>>\"%VORKEL_TEST_LOG%\" echo ") + name +
-         " %CD%\r\n";
-}
-
-// An install medium: the base edition with the product's follow-up tools
-// (stand-ins that log where they ran) and three packages. shared.txt stands
-// in all of them; side files in the base edition must be replaced.
-void LayMedium(Folder& medium) {
-  medium.File("Halvit\\base.txt", "base")
-      .File("Halvit\\shared.txt", "from base")
-      .File("Halvit\\sub\\deep\\file.txt", "deep")
-      .Dir("Halvit\\empty")
-      .File("Halvit\\软件名称.txt", "an old and much longer name than any used here")
-      .File("Halvit\\@安装.bat", "old launcher that is longer than the new one\r\n")
-      .File("Halvit\\绿化及安装驱动.bat", StandInScript("install"))
-      .File("Halvit\\修改客户名称.bat", StandInScript("rename"))
-      .File("硬件支持包\\plugin_cam\\shared.txt", "from cam")
-      .File("硬件支持包\\plugin_cam\\cam.txt", "cam")
-      .File("硬件支持包\\qzt_door\\shared.txt", "from door")
-      .File("硬件支持包\\qzt_door\\door\\d.txt", "d")
-      .File("硬件支持包\\alarm\\alarm.txt", "alarm");
-  ASSERT_TRUE(CopyFileA(testkit::StandInConfigExe().c_str(),
-                        medium.Path("Halvit\\qzt_config.exe").c_str(), FALSE));
-}
-
-// In byte order, as Folder::Tree() gives it.
-const std::vector<std::string> kBaseTree = {
-    "@安装.bat", "base.txt", "empty", "qzt_config.exe", "shared.txt", "sub",
-    "sub\\deep", "sub\\deep\\file.txt", "绿化及安装驱动.bat", "软件名称.txt",
-    "修改客户名称.bat"};
-
-class CopyRequest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    LayMedium(medium_);
-    DeleteFileA(ScriptPath().c_str());
-  }
-
-  std::unique_ptr<ToolProcess> Start(const std::string& folder,
-                                     testkit::Environment environment = {}) {
-    environment["VORKEL_TEST_LOG"] = log_.Path("log.txt");
-    auto tool = std::make_unique<ToolProcess>(testkit::ToolExe(), folder,
-                                              environment);
-    EXPECT_NE(tool->WaitForDialog(), nullptr);
-    return tool;
-  }
-  std::unique_ptr<ToolProcess> Start() { return Start(medium_.Path()); }
-
-  // Presses the copy button with this drive and name.
-  static void Request(ToolProcess& tool, int drive, const std::string& name) {
-    tool.SelectDrive(drive);
-    tool.SetName(name);
-    tool.ClickPosted(IDOK);
-  }
-
-  // Waits for the next box, presses `button` and gives back its text.
-  static std::string Answer(ToolProcess& tool, int button) {
-    const testkit::MessageBoxWindow box = tool.WaitForMessageBox();
-    if (box.window == nullptr) return "<no message box>";
-    box.Press(button);
-    return box.text;
-  }
-
-  // No box follows, and the dialog is still there to try again.
-  static void ExpectDialogWaiting(ToolProcess& tool) {
-    EXPECT_EQ(tool.WaitForMessageBox(800).window, nullptr);
-    EXPECT_TRUE(IsWindowVisible(tool.Dialog()));
-    EXPECT_TRUE(IsWindowEnabled(tool.Dialog()));
-  }
-
-  static void SelectPackage(ToolProcess& tool, const std::string& display) {
-    const std::vector<std::string> lines = testkit::ListLines(tool.Control(1001));
-    for (size_t i = 0; i < lines.size(); ++i)
-      if (lines[i] == display) tool.SelectLine(1001, static_cast<int>(i));
-    tool.Click(1003);
-  }
-
-  // Answers the notice and four No.
-  static void FinishWithoutFollowUps(ToolProcess& tool, const std::string& target) {
-    EXPECT_EQ(Answer(tool, IDOK), Notice(target));
-    for (const std::string& question : Questions(target))
-      EXPECT_EQ(Answer(tool, IDNO), question);
-    EXPECT_TRUE(tool.WaitForExit());
-  }
-
-  static std::string ScriptPath() {
-    return TempFolder() + "qzt-copyInstallFile.bat";
-  }
-  static std::string ReadFileAt(const std::string& path) {
-    const size_t slash = path.rfind('\\');
-    return Folder::Existing(path.substr(0, slash)).Read(path.substr(slash + 1));
-  }
-
-  Folder drive_{testkit::DriveRoot('m')};
-  Folder medium_ = Folder::ForTest();
-  Folder log_ = Folder::ForTest("-log");
-};
+using namespace copy_e2e;
 
 TEST_F(CopyRequest, BaseEditionAloneWithDefaultName) {
   // A longer script from before must not leave bytes behind.
@@ -161,8 +21,7 @@ TEST_F(CopyRequest, BaseEditionAloneWithDefaultName) {
   EXPECT_EQ(target.Read("@安装.bat"), kLauncher);
   EXPECT_EQ(target.Read("shared.txt"), "from base");
   EXPECT_EQ(ReadFileAt(ScriptPath()),
-            "@echo off\r\n"
-            "xcopy /E /Y \"" + medium_.Path() + "\\Halvit\\*\" \"M:\\Olvane综合管理系统\\\" & if errorlevel 1 exit /b 1\r\n");
+            CopyScript({medium_.Path("Halvit")}, "M:\\Olvane综合管理系统"));
   EXPECT_FALSE(log_.Exists("log.txt")) << "nothing was to be launched";
 }
 
@@ -179,13 +38,11 @@ TEST_F(CopyRequest, ThreePackagesCopyInKeyOrderOverTheBaseEdition) {
     EXPECT_TRUE(target.Exists(file)) << file;
   EXPECT_EQ(target.Read("shared.txt"), "from door");
   EXPECT_EQ(target.Read("软件名称.txt"), "pkgs");
-  const std::string line = "xcopy /E /Y \"" + medium_.Path();
-  const std::string to = "\\*\" \"M:\\pkgs\\\" & if errorlevel 1 exit /b 1\r\n";
   EXPECT_EQ(ReadFileAt(ScriptPath()),
-            "@echo off\r\n" + line + "\\Halvit" + to +
-                line + "\\硬件支持包\\alarm" + to +
-                line + "\\硬件支持包\\plugin_cam" + to +
-                line + "\\硬件支持包\\qzt_door" + to);
+            CopyScript({medium_.Path("Halvit"), medium_.Path("硬件支持包\\alarm"),
+                        medium_.Path("硬件支持包\\plugin_cam"),
+                        medium_.Path("硬件支持包\\qzt_door")},
+                       "M:\\pkgs"));
 }
 
 TEST_F(CopyRequest, NamesThatAreRefusedStopWithTheirMessage) {
@@ -395,9 +252,7 @@ TEST_F(CopyRequest, MediumAtADriveRootCopies) {
   Request(*tool, kDriveM, "fromroot");
   FinishWithoutFollowUps(*tool, "M:\\fromroot");
   EXPECT_EQ(Folder::Existing(drive_.Path("fromroot")).Read("base.txt"), "base");
-  EXPECT_EQ(ReadFileAt(ScriptPath()),
-            "@echo off\r\n"
-            "xcopy /E /Y \"D:\\\\Halvit\\*\" \"M:\\fromroot\\\" & if errorlevel 1 exit /b 1\r\n");
+  EXPECT_EQ(ReadFileAt(ScriptPath()), CopyScript({"D:\\\\Halvit"}, "M:\\fromroot"));
 }
 
 TEST_F(CopyRequest, LongWorkingFolderIsUsedInFull) {
@@ -411,9 +266,7 @@ TEST_F(CopyRequest, LongWorkingFolderIsUsedInFull) {
   auto tool = Start(path);
   Request(*tool, kDriveM, "long");
   FinishWithoutFollowUps(*tool, "M:\\long");
-  EXPECT_EQ(ReadFileAt(ScriptPath()),
-            "@echo off\r\nxcopy /E /Y \"" + path +
-                "\\Halvit\\*\" \"M:\\long\\\" & if errorlevel 1 exit /b 1\r\n");
+  EXPECT_EQ(ReadFileAt(ScriptPath()), CopyScript({path + "\\Halvit"}, "M:\\long"));
   EXPECT_EQ(drive_.Read("long\\base.txt"), "base");
 }
 
