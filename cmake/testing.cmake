@@ -22,8 +22,8 @@ else()
   set(VORKEL_PRODUCT_EXE "$<TARGET_FILE:vorkel>")
 endif()
 
-# The tests run in folders they lay out under the test root; the test prefix
-# maps D: and M: there (see tools/prepare-test-prefix.sh).
+# The tests run in folders they lay out under the test root, which the test
+# prefix maps to T:, with D: and M: inside (see tools/prepare-test-prefix.sh).
 if(CMAKE_HOST_UNIX)
   add_test(NAME prepare_test_prefix
     COMMAND sh "${CMAKE_SOURCE_DIR}/tools/prepare-test-prefix.sh"
@@ -57,8 +57,7 @@ target_include_directories(testkit PUBLIC "${CMAKE_SOURCE_DIR}")
 target_link_libraries(testkit PUBLIC gtest)
 target_compile_definitions(testkit PRIVATE
   VORKEL_EXE="$<TARGET_FILE:vorkel>"
-  VORKEL_PRODUCT_EXE="${VORKEL_PRODUCT_EXE}"
-  VORKEL_TEST_ROOT="${VORKEL_TEST_ROOT}")
+  VORKEL_PRODUCT_EXE="${VORKEL_PRODUCT_EXE}")
 
 # The product's configuration tool, as the tests' install media carry it;
 # xcopy as Windows' answers; an interpreter with delayed expansion on.

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Lays out what the tests need in the test Wine prefix and test root, which
 # a Windows program cannot make for itself under Wine:
-# - D: and M: map to folders under the test root, and L: maps to nothing;
+# - T: maps to the test root, so that test paths do not depend on where the
+#   checkout lies; D: and M: map to folders under it, and L: to nothing;
 # - a folder without write permission, which Wine reports as read-only;
 # - an install medium with a package folder whose name holds double quotes,
 #   as media written on Linux can, and which no Windows call can make;
@@ -20,4 +21,5 @@ echo base > "$root/quote-medium/Halvit/base.txt"
 echo package > "$root/quote-medium/硬件支持包/q\" & echo INJECTED> inj.txt & \"/p.txt"
 ln -sfn "$root/drive-d" "$prefix/dosdevices/d:"
 ln -sfn "$root/drive-m" "$prefix/dosdevices/m:"
+ln -sfn "$root" "$prefix/dosdevices/t:"
 rm -f "$prefix/dosdevices/l:" "$prefix/dosdevices/l::"
