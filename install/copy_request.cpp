@@ -37,10 +37,8 @@ std::vector<std::string> CollectCopyList(CWnd* selectedList) {
 
 // A plain file at the target path would take the copy into a file.
 bool IsUsableTargetFolder(const std::string& targetFolder) {
-  const DWORD attributes = GetFileAttributesA(targetFolder.c_str());
   return crt::Access(targetFolder.c_str(), crt::kWriteMode) == 0 &&
-         attributes != INVALID_FILE_ATTRIBUTES &&
-         (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+         IsFolder(targetFolder);
 }
 
 }  // namespace

@@ -10,13 +10,13 @@ namespace {
 constexpr char kBaseEditionFolder[] = "Halvit";
 constexpr char kRefusedInPaths[] = "\"?*<>|";
 
+}  // namespace
+
 bool IsFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES &&
          (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
-
-}  // namespace
 
 std::string WorkingFolder() {
   char* path = _getcwd(nullptr, 0);

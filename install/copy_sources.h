@@ -19,6 +19,9 @@ std::string WorkingFolder();
 std::vector<std::string> CopySourceFolders(
     const std::string& workingFolder, const std::vector<std::string>& copyList);
 
+// An existing folder, not a file.
+bool IsFolder(const std::string& path);
+
 // The path's length as Windows counts it: a double-byte character is one.
 size_t WindowsPathLength(const std::string& path, unsigned codePage = GetACP());
 

@@ -35,10 +35,6 @@ namespace {
 // wide form with the \\?\ prefix.
 std::wstring Long(const std::string& path) { return L"\\\\?\\" + FromGbk(path); }
 
-}  // namespace
-
-namespace {
-
 // In UTF-16 throughout: a name that GBK cannot write would not survive the
 // way back.
 void RemoveTreeW(const std::wstring& longPath) {

@@ -18,7 +18,8 @@ std::string StandInConfigExe();
 std::string StandInXcopyExe();
 std::string StandInDelayedCmdExe();
 std::string TestRoot();
-// The Unix folders that the test prefix maps to drives D: and M:.
+// The folders under the test root that the test prefix maps to drives D:
+// and M:.
 std::string DriveRoot(char letter);
 
 class Folder {

@@ -6,16 +6,18 @@
 set -eu
 cd "$(dirname "$0")/.."
 bits=${1:-32}
+# build_tree TREE TOOLCHAIN TESTING [OPTION...]: configures and builds TREE
+build_tree() {
+  tree=$1 toolchain=$2 testing=$3
+  shift 3
+  cmake --no-warn-unused-cli -S . -B "$tree" \
+    -DCMAKE_TOOLCHAIN_FILE="cmake/$toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$testing" "$@" >/dev/null
+  cmake --build "$tree" -j "$(nproc)"
+}
 if [ "$bits" = 32 ]; then
-  cmake --no-warn-unused-cli -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
-  cmake --build build -j "$(nproc)"
+  build_tree build mingw-i686 ON
 else
-  cmake --no-warn-unused-cli -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-  cmake --build build -j "$(nproc)" --target vorkel
-  cmake --no-warn-unused-cli -S . -B build-x64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
-    -DVORKEL_PRODUCT_EXE="$PWD/build/vorkel.exe" >/dev/null
-  cmake --build build-x64 -j "$(nproc)"
+  build_tree build mingw-i686 OFF
+  build_tree build-x64 mingw-x86_64 ON -DVORKEL_PRODUCT_EXE="$PWD/build/vorkel.exe"
 fi

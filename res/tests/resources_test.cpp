@@ -188,7 +188,7 @@ TEST_F(Resources, ManifestAsksForCommonControlsSixAndAsInvoker) {
   EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
 }
 
-// The file as bytes, read on the host side of the path.
+// The product file's bytes.
 std::vector<BYTE> ReadProductFile() {
   std::ifstream file(testkit::ProductExe(), std::ios::binary);
   return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
